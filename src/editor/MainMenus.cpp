@@ -1,0 +1,63 @@
+// The main menu and the edit pane's pop-up menu: every command of the editor
+// enters here. Commands whose feature is not built yet stay disabled.
+#include "EditPane.h"
+#include "MainUnit.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+QAction* TMainWindow::AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& key,
+                                  void (TMainWindow::*handler)()) {
+  auto* action = new QAction(caption, this);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  if (handler)
+    connect(action, &QAction::triggered, this, handler);
+  else
+    action->setEnabled(false);
+  if (menu)
+    menu->addAction(action);
+  else
+    menuBar()->addAction(action);
+  addAction(action);  // shortcuts work while the menu is closed
+  return action;
+}
+
+void TMainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  AddMenuItem(file, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr);
+  AddMenuItem(file, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), nullptr);
+  AddMenuItem(file, QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
+
+  QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
+  AddMenuItem(search, QStringLiteral("&Find Text"), QKeySequence(Qt::CTRL | Qt::Key_F), nullptr);
+  AddMenuItem(search, QStringLiteral("&Replace Text"), QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
+  AddMenuItem(search, QStringLiteral("Find/Replace &next instance"), QKeySequence(Qt::Key_F3), nullptr);
+
+  clipboardMenu_ = menuBar()->addMenu(QStringLiteral("&Clipboard"));
+  QAction* cut = AddMenuItem(clipboardMenu_, QStringLiteral("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
+  QAction* copy = AddMenuItem(clipboardMenu_, QStringLiteral("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C), nullptr);
+  QAction* paste = AddMenuItem(clipboardMenu_, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), nullptr);
+  QAction* selectAll =
+      AddMenuItem(clipboardMenu_, QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_A), nullptr);
+  QAction* pasteAll = AddMenuItem(clipboardMenu_, QStringLiteral("Paste &All"), QKeySequence(Qt::Key_F4), nullptr);
+  QAction* copyAll = AddMenuItem(clipboardMenu_, QStringLiteral("Cop&y All"), QKeySequence(Qt::Key_F5), nullptr);
+
+  AddMenuItem(nullptr, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr);
+  AddMenuItem(nullptr, QStringLiteral("&Font"), QKeySequence(), nullptr);
+
+  QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
+  AddMenuItem(program, QStringLiteral("&Information"), QKeySequence(), nullptr);
+  AddMenuItem(program, QStringLiteral("&Make Install Program"), QKeySequence(), nullptr);
+  AddMenuItem(program, QStringLiteral("&Make Shortcut(s)"), QKeySequence(), nullptr);
+  AddMenuItem(nullptr, QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), nullptr);
+
+  // The pop-up shares the clipboard commands (one action, one shortcut each).
+  popupMenu_ = new QMenu(this);
+  popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+  popupMenu_->addActions({cut, copy, paste, selectAll, pasteAll, copyAll});
+  popupMenu_->addSeparator();
+  AddMenuItem(popupMenu_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+  AddMenuItem(popupMenu_, QStringLiteral("&Insert Paragraph"), QKeySequence(Qt::CTRL | Qt::Key_G), nullptr);
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The editor's main window: the edit pane, the three tool panels, the scope
+// buttons and the menus. Handlers stay thin; the work is done by the engines.
+
+#include "ExceptionUnit.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QKeySequence;
+class QScrollBar;
+class QTimer;
+class QWidget;
+class TEditPane;
+
+class TMainWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit TMainWindow(const QString& startupFile = {}, QWidget* parent = nullptr);
+  ~TMainWindow() override;
+
+  TEditPane* EditPane = nullptr;
+  QStringList TempStrs;
+  int SavedSelStart = 0;
+
+  // The scope protocol every text operation goes through.
+  void SaveSelTextVals();
+  void RestoreSelTextVals();
+  void ConfigRadioButtons();
+  void SelectText(int start, int length);
+  QRect SelTextBoundsRect();
+
+  // Controls, named as the rest of the program refers to them.
+  QWidget* CharStrippingPanel = nullptr;
+  QWidget* WordWrapPanel = nullptr;
+  QWidget* IndentationPanel = nullptr;
+  QRadioButton* SelTextButton = nullptr;
+  QRadioButton* AllTextButton = nullptr;
+  QCheckBox* HorzScrollCheckBox = nullptr;
+
+  QCheckBox* RGTCheckBox = nullptr;
+  QCheckBox* RBLCheckBox = nullptr;
+  QCheckBox* RDBLCheckBox = nullptr;
+  QCheckBox* RLSCheckBox = nullptr;
+  QCheckBox* RTSCheckBox = nullptr;
+  QCheckBox* RDSCheckBox = nullptr;
+  QCheckBox* RCRCheckBox = nullptr;
+  QPushButton* RGTButton = nullptr;
+  QPushButton* RBLButton = nullptr;
+  QPushButton* RDBLButton = nullptr;
+  QPushButton* RLSButton = nullptr;
+  QPushButton* RTSButton = nullptr;
+  QPushButton* RDSButton = nullptr;
+  QPushButton* RCRButton = nullptr;
+  QPushButton* AllSelectedItemsButton = nullptr;
+
+  QLabel* FontPitchLabel = nullptr;
+  QLabel* WrapAtLabel = nullptr;
+  QScrollBar* WrapScroll = nullptr;
+  QCheckBox* PBLCheckBox = nullptr;
+  QCheckBox* IndentParagraphsCheckBox = nullptr;
+  QCheckBox* StripBeforeWrapCheckBox = nullptr;
+  QPushButton* ApplyWordWrapButton = nullptr;
+
+  QRadioButton* SPIndentButton = nullptr;
+  QRadioButton* GTIndentButton = nullptr;
+  QRadioButton* OtherIndentButton = nullptr;
+  QLineEdit* OtherCharEdit = nullptr;
+  QLabel* IndentDepthLabel = nullptr;
+  QScrollBar* IndentScroll = nullptr;
+  QCheckBox* PadIndentCheckBox = nullptr;
+  QCheckBox* InsertBlankLineCheckBox = nullptr;
+  QPushButton* ApplyIndentButton = nullptr;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  static TContextName ContextName(const char* name) { return {"TMainWindow.", name}; }
+  QAction* AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& key,
+                       void (TMainWindow::*handler)());
+  void FormCreate();
+  void FormShow();
+  QWidget* BuildToolArea(QWidget* parent);
+  QWidget* BuildCharStrippingPanel(QWidget* parent);
+  QWidget* BuildWordWrapPanel(QWidget* parent);
+  QWidget* BuildIndentationPanel(QWidget* parent);
+  void AddPanelSelectors(QWidget* panel, int which);
+  void BuildMenus();
+  void ShowPanel(QWidget* panel);
+  void FocusEditPane();
+
+  // Edit pane and scope control events.
+  void EditPaneChange();
+  void EditPaneClick();
+  void EditPaneMouseUp();
+  void SelTextButtonClick();
+  void AllTextButtonClick();
+  void GenericCheckBoxClick();
+  void HorzScrollCheckBoxClick();
+  void Clipboard1Click();
+  void Timer1Timer();
+
+  QTimer* Timer1 = nullptr;
+  QString startupFile_;
+  bool shown_ = false;
+  QMenu* clipboardMenu_ = nullptr;
+  QMenu* popupMenu_ = nullptr;
+};

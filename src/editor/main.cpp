@@ -1,0 +1,31 @@
+// The editor's entry point: one copy per user session, then the windows.
+#include "MainUnit.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quillsweep"));
+  // Liberation Sans keeps the narrow metrics the control sizes were made for.
+  QFont uiFont(QStringLiteral("Liberation Sans"));
+  uiFont.setPixelSize(11);
+  QApplication::setFont(uiFont);
+
+  TSingleInstanceLock lock;
+  if (!lock.Acquire(QDir(QDir::tempPath()).filePath(QStringLiteral("QuillsweepSemaphore")))) {
+    const QString message = QStringLiteral("Quillsweep is already running");
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    QMessageBox::critical(nullptr, QStringLiteral("Quillsweep"), message);
+    return 1;
+  }
+
+  const QStringList args = QApplication::arguments();
+  TMainWindow mainWindow(args.size() > 1 ? args.at(1) : QString());
+  mainWindow.show();
+  return app.exec();
+}
