@@ -119,5 +119,4 @@ void TEditPane::insertFromMimeData(const QMimeData* source) {
   c.insertText(ToDocument(source->text()));
   setTextCursor(c);
   ensureCursorVisible();
-  Q_EMIT TextPasted();
 }

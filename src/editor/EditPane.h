@@ -29,7 +29,6 @@ public:
 Q_SIGNALS:
   void Clicked();          // a left-button click (after the caret moved)
   void MouseReleased();    // any mouse button released over the text
-  void TextPasted();       // text arrived by paste or drop
 
 protected:
   bool event(QEvent* e) override;

@@ -36,15 +36,23 @@ void TMainWindow::BuildMenus() {
   AddMenuItem(search, QStringLiteral("Find/Replace &next instance"), QKeySequence(Qt::Key_F3), nullptr);
 
   clipboardMenu_ = menuBar()->addMenu(QStringLiteral("&Clipboard"));
-  QAction* cut = AddMenuItem(clipboardMenu_, QStringLiteral("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), nullptr);
-  QAction* copy = AddMenuItem(clipboardMenu_, QStringLiteral("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C), nullptr);
-  QAction* paste = AddMenuItem(clipboardMenu_, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), nullptr);
-  QAction* selectAll =
-      AddMenuItem(clipboardMenu_, QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_A), nullptr);
-  QAction* pasteAll = AddMenuItem(clipboardMenu_, QStringLiteral("Paste &All"), QKeySequence(Qt::Key_F4), nullptr);
-  QAction* copyAll = AddMenuItem(clipboardMenu_, QStringLiteral("Cop&y All"), QKeySequence(Qt::Key_F5), nullptr);
+  CutMenuItem = AddMenuItem(clipboardMenu_, QStringLiteral("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                            &TMainWindow::CutMenuItemClick);
+  CopyMenuItem = AddMenuItem(clipboardMenu_, QStringLiteral("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                             &TMainWindow::CopyMenuItemClick);
+  PasteMenuItem = AddMenuItem(clipboardMenu_, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                              &TMainWindow::PasteMenuItemClick);
+  QAction* selectAll = AddMenuItem(clipboardMenu_, QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                                   &TMainWindow::SelectAllMenuItemClick);
+  PasteAllMenuItem = AddMenuItem(clipboardMenu_, QStringLiteral("Paste &All"), QKeySequence(Qt::Key_F4),
+                                 &TMainWindow::PasteAllMenuItemClick);
+  QAction* copyAll = AddMenuItem(clipboardMenu_, QStringLiteral("Cop&y All"), QKeySequence(Qt::Key_F5),
+                                 &TMainWindow::CopyAllMenuItemClick);
+  connect(clipboardMenu_, &QMenu::aboutToShow, this, &TMainWindow::Clipboard1Click);
 
-  AddMenuItem(nullptr, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr);
+  // Ctrl+Z too, since users reach for it by habit.
+  UndoMenuItem = AddMenuItem(nullptr, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                             &TMainWindow::UndoMenuItemClick);
   AddMenuItem(nullptr, QStringLiteral("&Font"), QKeySequence(), nullptr);
 
   QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
@@ -56,8 +64,11 @@ void TMainWindow::BuildMenus() {
   // The pop-up shares the clipboard commands (one action, one shortcut each).
   popupMenu_ = new QMenu(this);
   popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-  popupMenu_->addActions({cut, copy, paste, selectAll, pasteAll, copyAll});
+  popupMenu_->addActions({CutMenuItem, CopyMenuItem, PasteMenuItem, selectAll, PasteAllMenuItem, copyAll});
+  connect(popupMenu_, &QMenu::aboutToShow, this, &TMainWindow::PopupMenu1Popup);
   popupMenu_->addSeparator();
-  AddMenuItem(popupMenu_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+  UndoPopUpMenuItem = AddMenuItem(popupMenu_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U),
+                                  &TMainWindow::UndoMenuItemClick);
+  UpdateUndoItems();
   AddMenuItem(popupMenu_, QStringLiteral("&Insert Paragraph"), QKeySequence(Qt::CTRL | Qt::Key_G), nullptr);
 }

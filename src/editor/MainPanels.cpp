@@ -4,6 +4,7 @@
 #include "EditPane.h"
 #include "MainUnit.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -65,6 +66,11 @@ QWidget* TMainWindow::BuildToolArea(QWidget* parent) {
   SelTextButton->setObjectName(QStringLiteral("SelTextButton"));
   AllTextButton = new QRadioButton(QStringLiteral("All Text"), area);
   AllTextButton->setObjectName(QStringLiteral("AllTextButton"));
+  // Explicit groups: automatic exclusivity would also take in the radio
+  // buttons of the panels above.
+  auto* scope = new QButtonGroup(area);
+  scope->addButton(SelTextButton);
+  scope->addButton(AllTextButton);
   HorzScrollCheckBox = new QCheckBox(QStringLiteral("Horizontal Scroll"), area);
   HorzScrollCheckBox->setObjectName(QStringLiteral("HorzScrollCheckBox"));
   HorzScrollCheckBox->setChecked(true);
@@ -197,6 +203,9 @@ QWidget* TMainWindow::BuildIndentationPanel(QWidget* parent) {
   OtherIndentButton = Place(new QRadioButton(QStringLiteral("Other"), panel), "OtherIndentButton", 6, 122, 60, 17);
   OtherCharEdit = Place(new QLineEdit(QStringLiteral(">"), panel), "OtherCharEdit", 68, 120, 24, 21);
   OtherCharEdit->setMaxLength(1);
+  auto* indentWith = new QButtonGroup(panel);
+  for (QRadioButton* b : {SPIndentButton, GTIndentButton, OtherIndentButton})
+    indentWith->addButton(b);
   SPIndentButton->setChecked(true);
   for (QRadioButton* b : {SPIndentButton, GTIndentButton, OtherIndentButton}) {
     b->setFocusPolicy(Qt::NoFocus);

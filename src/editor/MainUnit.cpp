@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -31,6 +32,11 @@ TMainWindow::TMainWindow(const QString& startupFile, QWidget* parent)
   BuildMenus();
   connect(EditPane, &QPlainTextEdit::textChanged, this, &TMainWindow::EditPaneChange);
   connect(EditPane, &TEditPane::MouseReleased, this, &TMainWindow::EditPaneMouseUp);
+  connect(EditPane, &TEditPane::Clicked, this, &TMainWindow::EditPaneClick);
+  connect(EditPane, &QPlainTextEdit::selectionChanged, this, &TMainWindow::UpdateClipboardItems);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainWindow::UpdateClipboardItems);
+  ConnectStrippingButtons();
+  UpdateClipboardItems();
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1);

@@ -3,6 +3,8 @@
 // buttons and the menus. Handlers stay thin; the work is done by the engines.
 
 #include "ExceptionUnit.h"
+#include "Stripping.h"
+#include "UndoStack.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -37,6 +39,25 @@ public:
   void ConfigRadioButtons();
   void SelectText(int start, int length);
   QRect SelTextBoundsRect();
+
+  // Undo history.
+  void Push();
+  void Pop();
+  void ClearStack();
+  TUndoStack UndoStack;
+
+  // Clipboard round trip.
+  void RemoveTabs();
+
+  // Character stripping; byUser is false when another operation runs them.
+  void RGTButtonClick(bool byUser);
+  void RBLButtonClick(bool byUser);
+  void RDBLButtonClick(bool byUser);
+  void RLSButtonClick(bool byUser);
+  void RTSButtonClick(bool byUser);
+  void RDSButtonClick(bool byUser);
+  void RCRButtonClick(bool byUser);
+  void AllSelectedItemsButtonClick(bool byUser);
 
   // Controls, named as the rest of the program refers to them.
   QWidget* CharStrippingPanel = nullptr;
@@ -80,6 +101,13 @@ public:
   QCheckBox* InsertBlankLineCheckBox = nullptr;
   QPushButton* ApplyIndentButton = nullptr;
 
+  QAction* UndoMenuItem = nullptr;
+  QAction* UndoPopUpMenuItem = nullptr;
+  QAction* CutMenuItem = nullptr;
+  QAction* CopyMenuItem = nullptr;
+  QAction* PasteMenuItem = nullptr;
+  QAction* PasteAllMenuItem = nullptr;
+
 protected:
   void showEvent(QShowEvent* event) override;
 
@@ -107,6 +135,19 @@ private:
   void GenericCheckBoxClick();
   void HorzScrollCheckBoxClick();
   void Clipboard1Click();
+  void PopupMenu1Popup();
+  void UpdateClipboardItems();
+  void UndoMenuItemClick();
+  void UpdateUndoItems();
+  void CutMenuItemClick();
+  void CopyMenuItemClick();
+  void PasteMenuItemClick();
+  void SelectAllMenuItemClick();
+  void PasteAllMenuItemClick();
+  void CopyAllMenuItemClick();
+  void ConnectStrippingButtons();
+  void RunStripOp(TStripOp op, const char* contextName, Mode mode, bool byUser);
+  TStripSelection CurrentStripSelection() const;
   void Timer1Timer();
 
   QTimer* Timer1 = nullptr;
