@@ -1,0 +1,31 @@
+#pragma once
+// The user's text files. A file opens as UTF-8 when its bytes are valid
+// UTF-8, otherwise as Latin-1 (one character per byte), and is saved in the
+// encoding it was opened with, so that it comes back byte for byte. In the
+// editor the text ends at the first NUL and its line breaks are CR LF.
+
+#include <QByteArray>
+#include <QString>
+
+enum class TTextEncoding { Utf8, Latin1 };
+
+struct TTextFile {
+  QString text;
+  TTextEncoding encoding = TTextEncoding::Utf8;
+};
+
+// Larger files are refused: the editor keeps whole copies of its text for
+// undo, and 64 MiB is already far beyond any message it is meant to clean.
+inline constexpr qint64 MaxTextFileSize = 64 * 1024 * 1024;
+
+// Bytes as far as the first NUL, every lone CR and lone LF turned into
+// CR LF; no line break is added. A UTF-8 byte-order mark stays in the text
+// as U+FEFF, so that saving writes it back.
+TTextFile DecodeText(const QByteArray& bytes);
+// The inverse of DecodeText for a text whose line breaks are CR LF.
+QByteArray EncodeText(const QString& text, TTextEncoding encoding);
+
+// Raise a message naming the file when it is missing, a directory, larger
+// than MaxTextFileSize, or cannot be read or written.
+TTextFile ReadTextFile(const QString& path);
+void WriteTextFile(const QString& path, const QString& text, TTextEncoding encoding);
