@@ -26,8 +26,8 @@ QAction* TMainWindow::AddMenuItem(QMenu* menu, const QString& caption, const QKe
 
 void TMainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  AddMenuItem(file, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr);
-  AddMenuItem(file, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), nullptr);
+  AddMenuItem(file, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &TMainWindow::OpenMenuItemClick);
+  AddMenuItem(file, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TMainWindow::SaveMenuItemClick);
   AddMenuItem(file, QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
 
   QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
@@ -53,7 +53,7 @@ void TMainWindow::BuildMenus() {
   // Ctrl+Z too, since users reach for it by habit.
   UndoMenuItem = AddMenuItem(nullptr, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                              &TMainWindow::UndoMenuItemClick);
-  AddMenuItem(nullptr, QStringLiteral("&Font"), QKeySequence(), nullptr);
+  AddMenuItem(nullptr, QStringLiteral("&Font"), QKeySequence(), &TMainWindow::Font1Click);
 
   QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
   AddMenuItem(program, QStringLiteral("&Information"), QKeySequence(), nullptr);

@@ -169,13 +169,14 @@ QWidget* TMainWindow::BuildWordWrapPanel(QWidget* parent) {
   palette.setColor(QPalette::WindowText, SelectorLinkColour);
   pitch->setPalette(palette);
   pitch->setCursor(Qt::PointingHandCursor);
+  connect(pitch, &TClickLabel::Clicked, this, &TMainWindow::FontPitchLabelClick);
   FontPitchLabel = pitch;
   WrapAtLabel = Place(new QLabel(QStringLiteral("Wrap @ 72 chars"), panel), "WrapAtLabel", 6, 74, 135, 16);
   WrapScroll = Place(new QScrollBar(Qt::Horizontal, panel), "WrapScroll", 6, 92, 133, 17);
   WrapScroll->setRange(20, 100);
   WrapScroll->setSingleStep(1);
   WrapScroll->setPageStep(10);
-  WrapScroll->setValue(65);
+  WrapScroll->setValue(72);
 
   auto checkRow = [&](QCheckBox*& box, const char* boxName, const QString& caption, const char* labelName, int y,
                       int height = 17) {

@@ -1,10 +1,13 @@
 #include "MainUnit.h"
 
 #include "EditPane.h"
+#include "IniFile.h"
 #include "SampleMessage.h"
+#include "StrFcns.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -36,6 +39,7 @@ TMainWindow::TMainWindow(const QString& startupFile, QWidget* parent)
   connect(EditPane, &QPlainTextEdit::selectionChanged, this, &TMainWindow::UpdateClipboardItems);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainWindow::UpdateClipboardItems);
   ConnectStrippingButtons();
+  ConnectPanelOptions();
   UpdateClipboardItems();
 
   Timer1 = new QTimer(this);
@@ -52,11 +56,9 @@ TMainWindow::~TMainWindow() = default;
 // and start-up goes on without the remaining steps.
 void TMainWindow::FormCreate() {
   try {
-    QFont paneFont(QStringLiteral("Courier New"));
-    paneFont.setPointSize(8);
-    paneFont.setStyleHint(QFont::TypeWriter);
-    paneFont.setHintingPreference(QFont::PreferFullHinting);
-    EditPane->setFont(paneFont);
+    IniFile = std::make_unique<TIniFile>(HomeDirFileName(QStringLiteral("Quillsweep.ini")));
+    ReadPaneFont();
+    UpdateFontPitchLabel();
     EditPane->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(EditPane, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMenu_->popup(EditPane->viewport()->mapToGlobal(at)); });
@@ -80,8 +82,18 @@ void TMainWindow::showEvent(QShowEvent* event) {
 void TMainWindow::FormShow() {
   Guard(ContextName("FormShow"), Mode::Propagate, [&] {
     ConfigRadioButtons();
+    ReadiniFileOptions();
     HorzScrollCheckBoxClick();
+    // A file named on the command line is shown but not taken as the file
+    // to save to.
+    if (!startupFile_.isEmpty() && QFileInfo(startupFile_).isFile())
+      LoadFile(startupFile_);
   });
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
 }
 
 void TMainWindow::Timer1Timer() {

@@ -4,10 +4,12 @@
 
 #include "ExceptionUnit.h"
 #include "Stripping.h"
+#include "TextFile.h"
 #include "UndoStack.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -21,6 +23,7 @@ class QScrollBar;
 class QTimer;
 class QWidget;
 class TEditPane;
+class TIniFile;
 
 class TMainWindow : public QMainWindow {
   Q_OBJECT
@@ -39,6 +42,32 @@ public:
   void ConfigRadioButtons();
   void SelectText(int start, int length);
   QRect SelTextBoundsRect();
+
+  // Settings file, open from creation to close.
+  std::unique_ptr<TIniFile> IniFile;
+  TIniFile& Settings();
+  void ReadiniFileOptions();
+  bool GetIndentParagraphs();
+  void SetIndentParagraphs(bool value);
+  bool GetPreserveBlankLines();
+  void SetPreserveBlankLines(bool value);
+  int GetIndentWith() const;
+  void SetIndentWith(int code);
+  void SetIndentDepth(int depth);
+  void UpdateIndentDepthLabel();
+
+  // Files, font and pitch.
+  QString CurrentFileName;
+  TTextEncoding CurrentEncoding = TTextEncoding::Utf8;
+  // File > Open and Save once the dialog has named the file.
+  void OpenFile(const QString& fileName);
+  void SaveFile(const QString& fileName);
+  bool FixedPitch() const;
+  void UpdateFontPitchLabel();
+  void UpdateWrapAtLabel();
+  int GetGreatestTextWidth() const;
+  void WidenDisplayIfNecessary();
+  int TextWidth(const QString& s) const;
 
   // Undo history.
   void Push();
@@ -110,6 +139,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   static TContextName ContextName(const char* name) { return {"TMainWindow.", name}; }
@@ -149,6 +179,19 @@ private:
   void RunStripOp(TStripOp op, const char* contextName, Mode mode, bool byUser);
   TStripSelection CurrentStripSelection() const;
   void Timer1Timer();
+  void FormClose();
+  void ReadPaneFont();
+  void ConnectPanelOptions();
+  QString FileDir();
+  void LoadFile(const QString& fileName);
+  void OpenMenuItemClick();
+  void SaveMenuItemClick();
+  void Font1Click();
+  void FontPitchLabelClick();
+  void WrapScrollChange();
+  void PBLCheckBoxClick();
+  void IndentParagraphsCheckBoxClick();
+  void IndentScrollChange();
 
   QTimer* Timer1 = nullptr;
   QString startupFile_;
