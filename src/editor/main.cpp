@@ -1,15 +1,18 @@
-// The editor's entry point: one copy per user session, then the windows.
+// The editor's entry point: one copy per user session, then the windows in
+// their fixed order.
+#include "Application.h"
 #include "MainUnit.h"
 #include "SingleInstance.h"
+#include "SysErrLog.h"
+#include "SysErrWindow.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillsweep"));
   // Liberation Sans keeps the narrow metrics the control sizes were made for.
   QFont uiFont(QStringLiteral("Liberation Sans"));
@@ -26,6 +29,10 @@ int main(int argc, char* argv[]) {
 
   const QStringList args = QApplication::arguments();
   TMainWindow mainWindow(args.size() > 1 ? args.at(1) : QString());
+  TSysErrorWindow sysErrorWindow(&mainWindow);
+  TSysErrorLog sysErrorLog(&mainWindow);
+  sysErrorWindow.SetLog(&sysErrorLog);
+  InstallSysErrorWindow(&sysErrorWindow);
   mainWindow.show();
   return app.exec();
 }
