@@ -70,5 +70,6 @@ void TMainWindow::BuildMenus() {
   UndoPopUpMenuItem = AddMenuItem(popupMenu_, QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_U),
                                   &TMainWindow::UndoMenuItemClick);
   UpdateUndoItems();
-  AddMenuItem(popupMenu_, QStringLiteral("&Insert Paragraph"), QKeySequence(Qt::CTRL | Qt::Key_G), nullptr);
+  AddMenuItem(popupMenu_, QStringLiteral("&Insert Paragraph"), QKeySequence(Qt::CTRL | Qt::Key_G),
+              &TMainWindow::InsertParagraphPopUpMenuItemClick);
 }

@@ -67,10 +67,6 @@ void TMainWindow::EditPaneChange() {
   Guard(ContextName("EditPaneChange"), Mode::Propagate, [&] { ConfigRadioButtons(); });
 }
 
-void TMainWindow::EditPaneMouseUp() {
-  Guard(ContextName("EditPaneMouseUp"), Mode::Final, [&] { ConfigRadioButtons(); });
-}
-
 void TMainWindow::SelTextButtonClick() {
   Guard(ContextName("SelTextButtonClick"), Mode::Final, [&] { FocusEditPane(); });
 }

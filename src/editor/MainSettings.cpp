@@ -1,11 +1,13 @@
 // "Quillsweep.ini": the [Options] and [Font] sections of the main window.
 #include "EditPane.h"
+#include "IndentUnit.h"
 #include "IniFile.h"
 #include "MainUnit.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -131,7 +133,7 @@ void TMainWindow::SetIndentDepth(int depth) {
 
 void TMainWindow::UpdateIndentDepthLabel() {
   Guard(ContextName("UpdateIndentDepthLabel"), Mode::Propagate, [&] {
-    IndentDepthLabel->setText(QStringLiteral("Indent depth : %1 chars").arg(IndentScroll->value()));
+    IndentDepthLabel->setText(IndentDepthCaption(IndentScroll->value()));
   });
 }
 
@@ -160,6 +162,8 @@ void TMainWindow::ConnectPanelOptions() {
   connect(WrapScroll, &QScrollBar::valueChanged, this, &TMainWindow::WrapScrollChange);
   connect(PBLCheckBox, &QCheckBox::toggled, this, &TMainWindow::PBLCheckBoxClick);
   connect(IndentParagraphsCheckBox, &QCheckBox::toggled, this, &TMainWindow::IndentParagraphsCheckBoxClick);
-  connect(StripBeforeWrapCheckBox, &QCheckBox::toggled, this, &TMainWindow::GenericCheckBoxClick);
+  connect(StripBeforeWrapCheckBox, &QCheckBox::toggled, this, &TMainWindow::StripBeforeWrapCheckBoxClick);
+  connect(ApplyWordWrapButton, &QPushButton::clicked, this, [this] { ApplyWordWrapButtonClick(false); });
+  connect(ApplyIndentButton, &QPushButton::clicked, this, [this] { ApplyWordWrapButtonClick(true); });
   connect(IndentScroll, &QScrollBar::valueChanged, this, &TMainWindow::IndentScrollChange);
 }

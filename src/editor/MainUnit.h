@@ -3,6 +3,7 @@
 // buttons and the menus. Handlers stay thin; the work is done by the engines.
 
 #include "ExceptionUnit.h"
+#include "ReflowUnit.h"
 #include "Stripping.h"
 #include "TextFile.h"
 #include "UndoStack.h"
@@ -24,6 +25,7 @@ class QTimer;
 class QWidget;
 class TEditPane;
 class TIniFile;
+class TListWrapDialog;
 
 class TMainWindow : public QMainWindow {
   Q_OBJECT
@@ -68,6 +70,10 @@ public:
   int GetGreatestTextWidth() const;
   void WidenDisplayIfNecessary();
   int TextWidth(const QString& s) const;
+
+  // Word wrap and indentation.
+  TListWrapDialog* ListWrapDialog = nullptr;  // made at start-up after this window
+  void ApplyWordWrapButtonClick(bool indentation);
 
   // Undo history.
   void Push();
@@ -190,6 +196,9 @@ private:
   void FontPitchLabelClick();
   void WrapScrollChange();
   void PBLCheckBoxClick();
+  void StripBeforeWrapCheckBoxClick();
+  TReflowSettings ReflowSettings(bool indentation);
+  void InsertParagraphPopUpMenuItemClick();
   void IndentParagraphsCheckBoxClick();
   void IndentScrollChange();
 

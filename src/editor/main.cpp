@@ -1,6 +1,7 @@
 // The editor's entry point: one copy per user session, then the windows in
 // their fixed order.
 #include "Application.h"
+#include "ListWrapDialog.h"
 #include "MainUnit.h"
 #include "SingleInstance.h"
 #include "SysErrLog.h"
@@ -33,6 +34,8 @@ int main(int argc, char* argv[]) {
   TSysErrorLog sysErrorLog(&mainWindow);
   sysErrorWindow.SetLog(&sysErrorLog);
   InstallSysErrorWindow(&sysErrorWindow);
+  TListWrapDialog listWrapDialog(&mainWindow);
+  mainWindow.ListWrapDialog = &listWrapDialog;
   mainWindow.show();
   return app.exec();
 }
