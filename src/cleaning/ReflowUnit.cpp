@@ -4,11 +4,17 @@
 #include "MinMax.h"
 #include "StrFcns.h"
 
+#include <algorithm>
+
 namespace {
 
 TContextName ContextName(const char* name) { return TContextName("TMainWindow.", name); }
 
 const QChar Space(u' ');
+
+// Without a question to ask, the stream is built and consumed in parts of
+// this many lines, so that it never holds the whole text.
+constexpr qsizetype LinesPerPart = 4096;
 
 QStringView WithoutTrailingSpaces(QStringView s) {
   qsizetype end = s.size();
@@ -31,15 +37,19 @@ public:
         hangingIndent_(FillString(MinMaxInt(answer.HangingIndent, 0, MaxListItemIndent), Space)) {
     if (!settings.FixedPitch)
       xWidth_ = width_(FillString(settings.WrapWidth, u'x'));
+    if (settings.LeadingBlankLine)
+      output_ << QString();
   }
 
-  QStringList Run(TTokens& stream) {
-    if (settings_.LeadingBlankLine)
-      output_ << QString();
+  // Takes every token of the stream, which is left empty.
+  void Consume(TTokens& stream) {
     while (!stream.IsEmpty()) {
       Take(stream.TextView(0), stream.GetInfoAtIndex(0));
       stream.DeleteFirst();
     }
+  }
+
+  QStringList Finish() {
     if (!line_.isEmpty())
       output_ << line_;
     return std::move(output_);
@@ -134,18 +144,41 @@ QStringList Reflow(QStringList lines, const TReflowSettings& settings, const TTe
   return Guard(ContextName("ApplyWordWrapButtonClick"), Mode::Propagate, [&] {
     if (!settings.FixedPitch && !width)
       RaiseMessage(QStringLiteral("No text width measure was given for a variable-pitch font"));
-    TTokens stream;
-    stream.Parse(lines);
     const TListDetection detection = DetectList(lines);
-    lines = QStringList();
-    if (detection.Detected)
-      stream.MarkListBullets(detection.Pattern);
-    stream.Concatenate();
-    TListAnswer answer;
-    if (detection.Detected && confirm)
-      answer = confirm(stream, detection);
+    // The stream is built a part of the lines at a time: parsing, marking
+    // bullets and joining word pieces never reach across a line end. Lines
+    // the caller gave up are freed once parsed.
+    TTokens part;
+    const auto forEachPart = [&](const auto& use) {
+      for (qsizetype first = 0; first < lines.size(); first += LinesPerPart) {
+        const qsizetype count = std::min(LinesPerPart, lines.size() - first);
+        part.Parse(lines, first, count);
+        if (lines.isDetached())
+          for (qsizetype i = first; i < first + count; ++i)
+            lines[i] = QString();
+        if (detection.Detected)
+          part.MarkListBullets(detection.Pattern);
+        part.Concatenate();
+        use();
+      }
+    };
+    if (!detection.Detected || !confirm) {
+      // Nothing to ask: each part is wrapped as soon as it is ready.
+      TWrapLoop loop(settings, width, TListAnswer());
+      forEachPart([&] {
+        part.RemoveListBullets();
+        loop.Consume(part);
+      });
+      return loop.Finish();
+    }
+    // The question is about the whole stream: the widest bullet, padding.
+    TTokens stream;
+    forEachPart([&] { stream.Append(part); });
+    const TListAnswer answer = confirm(stream, detection);
     if (!answer.Accepted)
       stream.RemoveListBullets();
-    return TWrapLoop(settings, width, answer).Run(stream);
+    TWrapLoop loop(settings, width, answer);
+    loop.Consume(stream);
+    return loop.Finish();
   });
 }

@@ -90,12 +90,12 @@ void TSortedTokens::EnsureSorted() const {
   if (sorted_ == entries_.size())
     return;
   const auto less = [this](const TEntry& a, const TEntry& b) { return CompareIgnoringCase(View(a), View(b)) < 0; };
-  std::vector<TEntry> added(entries_.begin() + qsizetype(sorted_), entries_.end());
-  std::reverse(added.begin(), added.end());
-  std::stable_sort(added.begin(), added.end(), less);
-  entries_.resize(sorted_);
-  entries_.insert(entries_.begin(), added.begin(), added.end());
-  std::inplace_merge(entries_.begin(), entries_.begin() + qsizetype(added.size()), entries_.end(), less);
+  const auto added = entries_.begin() + qsizetype(sorted_);
+  std::reverse(added, entries_.end());
+  std::stable_sort(added, entries_.end(), less);
+  // The new entries go first so that they precede equal ones already there.
+  std::rotate(entries_.begin(), added, entries_.end());
+  std::inplace_merge(entries_.begin(), entries_.end() - qsizetype(sorted_), entries_.end(), less);
   sorted_ = entries_.size();
   lineIndexValid_ = false;
 }
@@ -124,13 +124,18 @@ int TSortedTokens::LineNumberIndex(int line) const {
   return Guard(ContextName("LineNumberIndex"), Mode::Propagate, [&] {
     EnsureSorted();
     if (!lineIndexValid_) {
-      lineIndex_.clear();
-      lineIndex_.reserve(Count());
-      for (int i = Count() - 1; i >= 0; --i)  // backwards: the first entry of a line wins
-        lineIndex_.insert(entries_[size_t(i)].info.Line, i);
+      qint32 lastLine = -1;
+      for (const TEntry& entry : entries_)
+        lastLine = std::max(lastLine, entry.info.Line);
+      lineIndex_.assign(size_t(lastLine + 1), -1);
+      for (int i = Count() - 1; i >= 0; --i) {  // backwards: the first entry of a line wins
+        const qint32 entryLine = entries_[size_t(i)].info.Line;
+        if (entryLine >= 0)
+          lineIndex_[size_t(entryLine)] = i;
+      }
       lineIndexValid_ = true;
     }
-    return lineIndex_.value(line, -1);
+    return line >= 0 && size_t(line) < lineIndex_.size() ? lineIndex_[size_t(line)] : -1;
   });
 }
 

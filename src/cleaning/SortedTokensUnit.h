@@ -7,8 +7,6 @@
 
 #include "TokensUnit.h"
 
-#include <QHash>
-
 #include <optional>
 
 // The statistics of one line position: its entries in case-insensitive order
@@ -55,7 +53,7 @@ private:
   // Entries before sorted_ are in order; later ones were added since.
   mutable std::vector<TEntry> entries_;
   mutable size_t sorted_ = 0;
-  mutable QHash<qint32, int> lineIndex_;  // built on demand
+  mutable std::vector<int> lineIndex_;  // entry index by line, built on demand
   mutable bool lineIndexValid_ = false;
 
   TListType listType_ = ltNone;

@@ -2,6 +2,7 @@
 
 #include "ExceptionUnit.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -30,8 +31,8 @@ bool Separates(TTokenKind kind) { return kind == tkBlankLine || kind == tkListBu
 // Every token Parse makes, in stream order: visit(text, kind, line, position,
 // spaceAfter). Shared by the counting pass and the filling pass.
 template <class Visit>
-void ForEachToken(const QStringList& lines, Visit visit) {
-  for (qsizetype i = 0; i < lines.size(); ++i) {
+void ForEachToken(const QStringList& lines, qsizetype first, qsizetype end, Visit visit) {
+  for (qsizetype i = first; i < end; ++i) {
     const QStringView line(lines[i]);
     qsizetype pos = 0;
     while (pos < line.size() && line[pos] == Space)
@@ -91,7 +92,7 @@ quint32 TTokens::PoolAppend(QStringView text) {
   return offset;
 }
 
-void TTokens::Append(QStringView text, const TTokenInfo& info) {
+void TTokens::AppendEntry(QStringView text, const TTokenInfo& info) {
   TEntry entry;
   entry.offset = PoolAppend(text);
   entry.length = quint32(text.size());
@@ -101,7 +102,20 @@ void TTokens::Append(QStringView text, const TTokenInfo& info) {
 
 void TTokens::Add(QStringView text, TTokenKind kind, int line, int position, bool spaceAfter) {
   Guard(ContextName("Add"), Mode::Propagate,
-        [&] { Append(text, TTokenInfo{line, position, kind, spaceAfter}); });
+        [&] { AppendEntry(text, TTokenInfo{line, position, kind, spaceAfter}); });
+}
+
+void TTokens::Append(TTokens& other) {
+  Guard(ContextName("Append"), Mode::Propagate, [&] {
+    if (&other == this)
+      RaiseMessage(QStringLiteral("A token stream cannot be appended to itself"));
+    const quint32 shift = PoolAppend(other.pool_);
+    for (TEntry entry : other.entries_) {
+      entry.offset += shift;
+      entries_.push_back(entry);
+    }
+    other.Clear();
+  });
 }
 
 QString TTokens::GetToken(QString& text, int line, int position) {
@@ -110,21 +124,24 @@ QString TTokens::GetToken(QString& text, int line, int position) {
     TTokenKind kind;
     bool spaceAfter;
     const QString token = ScanToken(text, pos, kind, spaceAfter).toString();
-    Append(token, TTokenInfo{line, position, kind, spaceAfter});
+    AppendEntry(token, TTokenInfo{line, position, kind, spaceAfter});
     text.remove(0, pos);
     return token;
   });
 }
 
-void TTokens::Parse(const QStringList& lines) {
+void TTokens::Parse(const QStringList& lines, qsizetype first, qsizetype count) {
   Guard(ContextName("Parse"), Mode::Propagate, [&] {
     Clear();
+    if (first < 0 || first > lines.size())
+      RaiseMessage(QStringLiteral("Line %1 out of bounds (%2 lines)").arg(first).arg(lines.size()));
+    const qsizetype end = count < 0 ? lines.size() : std::min(lines.size(), first + count);
     // Count first so that the pool is allocated once, at its final size.
     qsizetype chars = 0;
-    ForEachToken(lines, [&](QStringView token, TTokenKind, int, int, bool) { chars += token.size(); });
+    ForEachToken(lines, first, end, [&](QStringView token, TTokenKind, int, int, bool) { chars += token.size(); });
     pool_.reserve(chars);
-    ForEachToken(lines, [&](QStringView token, TTokenKind kind, int line, int position, bool spaceAfter) {
-      Append(token, TTokenInfo{line, position, kind, spaceAfter});
+    ForEachToken(lines, first, end, [&](QStringView token, TTokenKind kind, int line, int position, bool spaceAfter) {
+      AppendEntry(token, TTokenInfo{line, position, kind, spaceAfter});
     });
   });
 }

@@ -59,13 +59,17 @@ public:
 
   // Appends one entry. Fails only when the stream outgrows its 32-bit store.
   void Add(QStringView text, TTokenKind kind, int line, int position, bool spaceAfter);
+  // Moves every entry of other to the end of this stream; other is left
+  // empty. Fails like Add.
+  void Append(TTokens& other);
 
   // Cuts one token off the front of text (the caller's string is shortened),
   // appends it with the given line and position, and returns its text.
   QString GetToken(QString& text, int line, int position);
 
-  // Clears the stream and fills it from the lines.
-  void Parse(const QStringList& lines);
+  // Clears the stream and fills it from the lines, or from count lines
+  // starting at first (Line still counts from lines[0]; count -1: to the end).
+  void Parse(const QStringList& lines, qsizetype first = 0, qsizetype count = -1);
 
   // The info record of entry i; raises when i is outside 0..Count()-1.
   TTokenInfo GetInfoAtIndex(int i) const;
@@ -109,7 +113,7 @@ private:
     TTokenInfo info;
   };
 
-  void Append(QStringView text, const TTokenInfo& info);
+  void AppendEntry(QStringView text, const TTokenInfo& info);
   quint32 PoolAppend(QStringView text);
   const TEntry& At(int i, const char* routine) const;
   QStringView View(const TEntry& entry) const { return QStringView(pool_).mid(entry.offset, entry.length); }

@@ -154,6 +154,32 @@ private Q_SLOTS:
              QStringList({"* ab ", "* cd ", "* ef ", "", "gh ij "}));
   }
 
+  // A long text is re-flowed a part at a time when no question is asked;
+  // the result equals the re-flow of the whole stream answered No.
+  void partsGiveTheWholeResult_data() {
+    QTest::addColumn<bool>("preserve");
+    QTest::newRow("blank lines merged") << false;
+    QTest::newRow("blank lines preserved") << true;
+  }
+  void partsGiveTheWholeResult() {
+    QFETCH(bool, preserve);
+    const QStringList pieces = {"- item one", "- item two and more", "1. don't stop", "plain words of a paragraph",
+                                "", "   ", "trailing spaces  ", "a-very-long-hyphenated-word-that-will-not-fit", "x"};
+    QStringList lines;
+    for (int i = 0; i < 9000; ++i)
+      lines << pieces[(i * 7 + i / 5) % pieces.size()];
+    for (int width = 20; width <= 40; width += 3) {
+      const TReflowSettings settings = Settings(width, preserve, true);
+      int calls = 0;
+      const QStringList whole = Reflow(lines, settings, Chars, Answer(false, true, 4, &calls));
+      QCOMPARE(calls, 1);
+      QCOMPARE(Reflow(lines, settings, Chars, {}), whole);
+      QStringList own = lines;
+      own.detach();  // a list of its own, emptied as it is parsed
+      QCOMPARE(Reflow(std::move(own), settings, Chars, {}), whole);
+    }
+  }
+
   void indentPrefix_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("prefix");

@@ -261,6 +261,16 @@ private Q_SLOTS:
     }
   }
 
+  void appendMovesAStream() {
+    TTokens first, second;
+    first.Parse({"ab cd"});
+    second.Parse({"x", "1. y"}, 1);
+    second.MarkListBullets(NumberDot);
+    first.Append(second);
+    QVERIFY(second.IsEmpty());
+    QCOMPARE(Dump(first), QStringList({"ab/0/0:1/s", "cd/0/0:2/s", "1. /6/1:1/-", "y/1/1:3/s"}));
+  }
+
   void setTextAfterJoining() {
     TTokens tokens;
     tokens.Parse({"ab-cd ef"});
