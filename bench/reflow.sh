@@ -15,18 +15,11 @@ if [ ! -x /usr/bin/time ]; then
   echo "Installing GNU time for the memory figures"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
   $sudo apt-get install -y --no-install-recommends time
 fi
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-
-# One run: elapsed seconds and peak resident memory in KB, output discarded.
-measure() {
-  local input=$1
-  shift
-  /usr/bin/time -f '%e %M' -o "$tmp/time" "$@" < "$input" > /dev/null
-  cat "$tmp/time"
-}
 
 printf '%6s  %-11s %9s %9s %11s %9s\n' MB program seconds MB/s "peak MB" "x input"
 for mb in 1 10 100; do
@@ -38,7 +31,9 @@ for mb in 1 10 100; do
       fmt) command=(fmt -w 65) ;;
       par) command=(par 65) ;;
     esac
-    read -r seconds peak_kb < <(measure "$input" "${command[@]}")
+    # Elapsed seconds and peak resident memory in KB; the output is dropped.
+    /usr/bin/time -f '%e %M' -o "$tmp/time" "${command[@]}" < "$input" > /dev/null
+    read -r seconds peak_kb < "$tmp/time"
     awk -v mb="$mb" -v p="$program" -v s="$seconds" -v k="$peak_kb" 'BEGIN {
       t = s > 0 ? s : 0.01
       printf "%6d  %-11s %9.2f %9.1f %11.1f %9.1f\n", mb, p, s, mb / t, k / 1024, k / 1024 / mb
