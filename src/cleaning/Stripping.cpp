@@ -22,54 +22,64 @@ bool IsBlank(const QString& line) {
 
 // Deleting the first character while the line, spaces ignored, starts with
 // ">" ends just after the last ">" of the run of spaces and ">" at the start.
-QString StripLeadingGTs(const QString& line) {
+void StripLeadingGTs(QString& line) {
   qsizetype cut = 0;
   for (qsizetype i = 0; i < line.size() && (line[i] == Space || line[i] == u'>'); ++i)
     if (line[i] == u'>')
       cut = i + 1;
-  return cut == 0 ? line : line.mid(cut);
+  line.remove(0, cut);
 }
 
-QString StripLeadingSpaces(const QString& line) {
+void StripLeadingSpaces(QString& line) {
   qsizetype cut = 0;
   while (cut < line.size() && line[cut] == Space)
     ++cut;
-  return cut == 0 ? line : line.mid(cut);
+  line.remove(0, cut);
 }
 
-QString StripTrailingBlanks(const QString& line) {
+void StripTrailingBlanks(QString& line) {
   qsizetype end = line.size();
   while (end > 0 && (line[end - 1] == Space || line[end - 1] == Tab))
     --end;
-  return end == line.size() ? line : line.left(end);
+  line.truncate(end);
 }
 
-template <class Transform>
-void TransformEachLine(QStringList& lines, Transform transform) {
+// The lines are changed where they stand: a line nobody else holds is cut
+// without a copy.
+template <class Strip>
+void StripEachLine(QStringList& lines, Strip strip) {
   for (QString& line : lines)
-    line = transform(line);
+    strip(line);
 }
 
 // Deleting line i whenever lines i and i + 1 are both blank, from the end
 // backwards, keeps a blank line exactly when the line after it is not blank
 // (a deleted line's place is taken by the next blank line of its run).
 void StripDoubleBlankLines(QStringList& lines) {
-  QStringList kept;
-  kept.reserve(lines.size());
+  qsizetype kept = 0;
   bool blank = !lines.isEmpty() && IsBlank(lines[0]);
   for (qsizetype i = 0; i < lines.size(); ++i) {
     const bool nextBlank = i + 1 < lines.size() && IsBlank(lines[i + 1]);
     if (!(blank && nextBlank))
-      kept << lines[i];
+      lines[kept++].swap(lines[i]);
     blank = nextBlank;
   }
-  lines = kept;
+  lines.resize(kept);
+}
+
+// Through the joined text. The old lines go before the new ones are made,
+// so that the new lines reuse their memory.
+template <class Strip>
+void StripJoinedText(QStringList& lines, Strip strip) {
+  QString text = JoinLines(lines);
+  lines.clear();
+  lines = SplitLines(strip(std::move(text)));
 }
 
 void StripInPlace(TStripOp op, QStringList& lines) {
   switch (op) {
     case TStripOp::LeadingGTs:
-      TransformEachLine(lines, StripLeadingGTs);
+      StripEachLine(lines, StripLeadingGTs);
       break;
     case TStripOp::BlankLines:
       lines.removeIf(IsBlank);
@@ -78,16 +88,16 @@ void StripInPlace(TStripOp op, QStringList& lines) {
       StripDoubleBlankLines(lines);
       break;
     case TStripOp::LeadingSpaces:
-      TransformEachLine(lines, StripLeadingSpaces);
+      StripEachLine(lines, StripLeadingSpaces);
       break;
     case TStripOp::TrailingSpaces:
-      TransformEachLine(lines, StripTrailingBlanks);
+      StripEachLine(lines, StripTrailingBlanks);
       break;
     case TStripOp::DoubleSpaces:
-      lines = SplitLines(StripDoubleSpaces(JoinLines(lines)));
+      StripJoinedText(lines, StripDoubleSpaces);
       break;
     case TStripOp::CarriageReturns:
-      lines = SplitLines(StripCRLFs(JoinLines(lines)));
+      StripJoinedText(lines, StripCRLFs);
       break;
   }
 }
@@ -135,18 +145,20 @@ QStringList ApplyStripOps(const QList<TStripOp>& ops, QStringList lines) {
   });
 }
 
-QString StripDoubleSpaces(const QString& text) {
+// Both text functions compact their own copy of the text in place: the
+// result is never longer than the text.
+QString StripDoubleSpaces(QString text) {
   return Guard(MainUnitName("StripDoubleSpaces"), Mode::Propagate, [&] {
-    QString result(text.size(), Qt::Uninitialized);
-    QChar* out = result.data();
+    QChar* const begin = text.data();
+    QChar* out = begin;
     QChar previous;
-    for (QChar c : text) {
-      if (!(c == Space && previous == Space))
-        *out++ = c;
-      previous = c;
+    for (const QChar* next = begin; next < begin + text.size(); ++next) {
+      if (!(*next == Space && previous == Space))
+        *out++ = *next;
+      previous = *next;
     }
-    result.truncate(out - result.constData());
-    return result;
+    text.truncate(out - begin);
+    return text;
   });
 }
 
@@ -154,15 +166,14 @@ QString StripDoubleSpaces(const QString& text) {
 // The output so far never holds a CR LF, so the first CR LF of the whole
 // text is either a CR ending the output followed by an LF, or further on. A
 // deletion can join a CR before it with an LF after it into a new CR LF,
-// which the next turn of the loop then finds first. The output never grows
-// past the input: a space goes in only where two characters came out.
-QString StripCRLFs(const QString& text) {
+// which the next turn of the loop then finds first. The output never
+// overtakes the input: a space goes in only where two characters came out.
+QString StripCRLFs(QString text) {
   return Guard(MainUnitName("StripCRLFs"), Mode::Propagate, [&] {
-    QString result(text.size(), Qt::Uninitialized);
-    QChar* const begin = result.data();
+    QChar* const begin = text.data();
     QChar* out = begin;
-    const QChar* next = text.constData();
-    const QChar* const end = next + text.size();
+    const QChar* next = begin;
+    const QChar* const end = begin + text.size();
     while (next < end) {
       if (out == begin || out[-1] != Cr || *next != Lf) {
         *out++ = *next++;
@@ -176,7 +187,7 @@ QString StripCRLFs(const QString& text) {
       if (out != begin && end - next >= 2 && out[-1] != Space && *next != Space)
         *out++ = Space;
     }
-    result.truncate(out - begin);
-    return result;
+    text.truncate(out - begin);
+    return text;
   });
 }

@@ -36,5 +36,5 @@ QList<TStripOp> SelectedStripOps(const TStripSelection& selection);
 // All selected operations in sequence, each on the result of the one before.
 QStringList ApplyStripOps(const QList<TStripOp>& ops, QStringList lines);
 
-QString StripDoubleSpaces(const QString& text);
-QString StripCRLFs(const QString& text);
+QString StripDoubleSpaces(QString text);
+QString StripCRLFs(QString text);

@@ -16,14 +16,19 @@ TContextName ContextName(const char* name) { return TContextName("TIniFile.", na
 const QByteArray Bom("\xEF\xBB\xBF");
 constexpr qsizetype MaxStringLength = 2047;
 
+int DigitValue(QChar c) {
+  if (c >= u'0' && c <= u'9')
+    return c.unicode() - u'0';
+  const QChar lower = c.toLower();
+  return lower >= u'a' && lower <= u'f' ? lower.unicode() - u'a' + 10 : -1;
+}
+
 bool ParseDigits(QStringView digits, int base, quint64 limit, quint64& value) {
   if (digits.isEmpty())
     return false;
   value = 0;
   for (QChar c : digits) {
-    const int digit = c.isDigit() ? c.unicode() - '0'
-                      : base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f' ? c.toLower().unicode() - 'a' + 10
-                                                                                  : -1;
+    const int digit = DigitValue(c);
     if (digit < 0 || digit >= base)
       return false;
     value = value * base + digit;
@@ -37,23 +42,19 @@ bool ParseDigits(QStringView digits, int base, quint64 limit, quint64& value) {
 // values must fit an int.
 bool ParseInteger(const QString& s, int& result) {
   quint64 value = 0;
-  QStringView hex;
-  if (s.size() > 2 && (s.startsWith(QLatin1String("0x")) || s.startsWith(QLatin1String("0X"))))
-    hex = QStringView(s).mid(2);
-  else if (s.startsWith(u'$'))
-    hex = QStringView(s).mid(1);
-  else {
-    const bool negative = s.startsWith(u'-');
-    const QStringView digits = QStringView(s).mid(negative || s.startsWith(u'+') ? 1 : 0);
-    const quint64 limit = quint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
-    if (!ParseDigits(digits, 10, limit, value))
+  const bool hex0x = s.size() > 2 && (s.startsWith(QLatin1String("0x")) || s.startsWith(QLatin1String("0X")));
+  if (hex0x || s.startsWith(u'$')) {
+    if (!ParseDigits(QStringView(s).mid(hex0x ? 2 : 1), 16, std::numeric_limits<quint32>::max(), value))
       return false;
-    result = negative ? int(-qint64(value)) : int(value);
+    result = int(quint32(value));
     return true;
   }
-  if (!ParseDigits(hex, 16, std::numeric_limits<quint32>::max(), value))
+  const bool negative = s.startsWith(u'-');
+  const QStringView digits = QStringView(s).mid(negative || s.startsWith(u'+') ? 1 : 0);
+  const quint64 limit = quint64(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+  if (!ParseDigits(digits, 10, limit, value))
     return false;
-  result = int(quint32(value));
+  result = negative ? int(-qint64(value)) : int(value);
   return true;
 }
 

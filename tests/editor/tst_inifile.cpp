@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 #include <unistd.h>
 
 namespace {
@@ -65,7 +67,8 @@ private Q_SLOTS:
     QTest::newRow("letters") << "abc" << 65;
     QTest::newRow("number then letters") << "12abc" << 65;
     QTest::newRow("empty") << "" << 65;
-    QTest::newRow("beyond an int") << "99999999999" << 65;
+    QTest::newRow("smallest int") << "-2147483648" << std::numeric_limits<int>::min();
+    QTest::newRow("beyond an int") << "2147483648" << 65;
   }
   void readInteger() {
     QFETCH(QString, stored);
