@@ -28,7 +28,8 @@ TEditPane::TEditPane(QWidget* parent) : QPlainTextEdit(parent) {
 QString TEditPane::Text() const { return ToModel(document()->toRawText()); }
 
 void TEditPane::SetText(const QString& text) {
-  if (text == Text())
+  // Lengths first: most changes show there without copying the whole text.
+  if (text.size() == TextLength() && text == Text())
     return;
   setPlainText(ToDocument(text));
 }

@@ -80,26 +80,29 @@ const char* StepContextName(TStripOp op) {
 
 }  // namespace
 
-// The steps run on the loaded lines one after the other and the result is
-// written back once: the same text as writing back after every step, without
-// re-filling the pane seven times. When a step empties a selection, the
-// selection is deleted and the remaining steps work on the whole text. The
-// scope the user chose holds for the whole sequence.
+// The checked steps run on the loaded lines one after the other and the
+// caller writes the result back once: the same text as writing back after
+// every step, without re-filling the pane each time. When a step empties a
+// selection, the selection is deleted and the remaining steps work on the
+// whole text. The scope the user chose holds for the whole sequence.
+void TMainWindow::StripTempStrs() {
+  for (TStripOp op : SelectedStripOps(CurrentStripSelection())) {
+    Guard(ContextName(StepContextName(op)), Mode::Propagate, [&] { TempStrs = ApplyStripOp(op, TempStrs); });
+    if (TempStrs.isEmpty() && SelTextButton->isChecked()) {
+      RestoreSelTextVals();
+      SaveSelTextVals();
+    }
+  }
+}
+
 void TMainWindow::AllSelectedItemsButtonClick(bool byUser) {
   Guard(ContextName("AllSelectedItemsButtonClick"), ModeFor(byUser), [&] {
     if (byUser)
       Push();
-    const QList<TStripOp> ops = SelectedStripOps(CurrentStripSelection());
-    if (ops.isEmpty())
+    if (SelectedStripOps(CurrentStripSelection()).isEmpty())
       return;
     SaveSelTextVals();
-    for (TStripOp op : ops) {
-      Guard(ContextName(StepContextName(op)), Mode::Propagate, [&] { TempStrs = ApplyStripOp(op, TempStrs); });
-      if (TempStrs.isEmpty() && SelTextButton->isChecked()) {
-        RestoreSelTextVals();
-        SaveSelTextVals();
-      }
-    }
+    StripTempStrs();
     RestoreSelTextVals();
   });
 }

@@ -183,6 +183,7 @@ private:
   void CopyAllMenuItemClick();
   void ConnectStrippingButtons();
   void RunStripOp(TStripOp op, const char* contextName, Mode mode, bool byUser);
+  void StripTempStrs();
   TStripSelection CurrentStripSelection() const;
   void Timer1Timer();
   void FormClose();

@@ -27,12 +27,16 @@ TReflowSettings TMainWindow::ReflowSettings(bool indentation) {
 }
 
 // One snapshot covers the whole operation, the stripping before it included.
+// The stripping, the re-flow and the removal of double blank lines work on
+// the loaded lines and the pane is filled once, unless the re-flow leaves
+// nothing: then the scope falls back as any emptied scope does, and double
+// blank lines go from what the pane then holds.
 void TMainWindow::ApplyWordWrapButtonClick(bool indentation) {
   Guard(ContextName("ApplyWordWrapButtonClick"), Mode::Final, [&] {
     Push();
-    if (StripBeforeWrapCheckBox->isChecked())
-      AllSelectedItemsButtonClick(false);
     SaveSelTextVals();
+    if (StripBeforeWrapCheckBox->isChecked())
+      Guard(ContextName("AllSelectedItemsButtonClick"), Mode::Propagate, [&] { StripTempStrs(); });
     const TListConfirm confirm = [this](TTokens& stream, const TListDetection& detection) {
       if (!ListWrapDialog)
         RaiseMessage(QStringLiteral("The List Detected dialog does not exist"));
@@ -40,8 +44,14 @@ void TMainWindow::ApplyWordWrapButtonClick(bool indentation) {
     };
     TempStrs = Reflow(std::move(TempStrs), ReflowSettings(indentation),
                       [this](const QString& s) { return TextWidth(s); }, confirm);
-    RestoreSelTextVals();
-    RDBLButtonClick(false);
+    if (TempStrs.isEmpty()) {
+      RestoreSelTextVals();
+      RDBLButtonClick(false);
+    } else {
+      Guard(ContextName("RDBLButtonClick"), Mode::Propagate,
+            [&] { TempStrs = ApplyStripOp(TStripOp::DoubleBlankLines, TempStrs); });
+      RestoreSelTextVals();
+    }
     FocusEditPane();
   });
 }
