@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
 
 namespace {
@@ -28,10 +29,16 @@ QString TMainWindow::FileDir() {
 }
 
 // The file's text replaces the pane's, and is saved back the way it came.
+// A NUL ends the text; the user is told, so that saving over the file does
+// not lose the rest unawares.
 void TMainWindow::LoadFile(const QString& fileName) {
   const TTextFile file = ReadTextFile(fileName);
   EditPane->SetText(file.text);
   CurrentEncoding = file.encoding;
+  if (file.endedAtNul)
+    QMessageBox::warning(this, QStringLiteral("Quillsweep"),
+                         fileName + QStringLiteral(" holds a NUL character: only the text before it is shown. "
+                                                   "Saving over the file would lose the rest."));
 }
 
 void TMainWindow::OpenMenuItemClick() {

@@ -66,7 +66,11 @@ TTextFile DecodeText(const QByteArray& bytes) {
     if (utf8.hasError()) {
       file.text = QString::fromLatin1(data);
       file.encoding = TTextEncoding::Latin1;
+    } else if (file.text.startsWith(QChar(0xFEFF))) {
+      file.text.remove(0, 1);
+      file.encoding = TTextEncoding::Utf8Bom;
     }
+    file.endedAtNul = nul >= 0;
     file.text = CrLfBreaks(file.text);
     return file;
   });
@@ -78,6 +82,8 @@ QByteArray EncodeText(const QString& text, TTextEncoding encoding) {
     // turn into "?"; the whole file goes out as UTF-8 instead, losing nothing.
     if (encoding == TTextEncoding::Latin1 && FitsLatin1(text))
       return text.toLatin1();
+    if (encoding == TTextEncoding::Utf8Bom)
+      return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     return text.toUtf8();
   });
 }

@@ -7,11 +7,14 @@
 #include <QByteArray>
 #include <QString>
 
-enum class TTextEncoding { Utf8, Latin1 };
+// Utf8Bom: UTF-8 that began with a byte-order mark. The mark is kept out of
+// the text, where it would stand before the first line's quote marks.
+enum class TTextEncoding { Utf8, Utf8Bom, Latin1 };
 
 struct TTextFile {
   QString text;
   TTextEncoding encoding = TTextEncoding::Utf8;
+  bool endedAtNul = false;  // the bytes went on after a NUL that ended the text
 };
 
 // Larger files are refused: the editor keeps whole copies of its text for
@@ -19,8 +22,7 @@ struct TTextFile {
 inline constexpr qint64 MaxTextFileSize = 64 * 1024 * 1024;
 
 // Bytes as far as the first NUL, every lone CR and lone LF turned into
-// CR LF; no line break is added. A UTF-8 byte-order mark stays in the text
-// as U+FEFF, so that saving writes it back.
+// CR LF; no line break is added.
 TTextFile DecodeText(const QByteArray& bytes);
 // The inverse of DecodeText for a text whose line breaks are CR LF.
 QByteArray EncodeText(const QString& text, TTextEncoding encoding);

@@ -50,7 +50,8 @@ private Q_SLOTS:
     QTest::newRow("no break added") << QByteArray("abc") << "abc" << utf8;
     QTest::newRow("ends at NUL") << QByteArray("ab\0c\xFF", 5) << "ab" << utf8;
     QTest::newRow("UTF-8") << QByteArray("Zo\xC3\xAB") << "Zoë" << utf8;
-    QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBFhi") << QChar(0xFEFF) + QStringLiteral("hi") << utf8;
+    QTest::newRow("byte-order mark kept out of the text")
+        << QByteArray("\xEF\xBB\xBF>hi") << QStringLiteral(">hi") << TTextEncoding::Utf8Bom;
     QTest::newRow("Latin-1") << QByteArray("Zo\xEB") << "Zoë" << latin1;
     QTest::newRow("cut-off UTF-8 sequence") << QByteArray("ab\xC3") << "ab\u00C3" << latin1;
     QTest::newRow("overlong UTF-8") << QByteArray("\xC0\xAF") << "\u00C0\u00AF" << latin1;
@@ -62,6 +63,7 @@ private Q_SLOTS:
     const TTextFile file = DecodeText(bytes);
     QCOMPARE(file.text, text);
     QCOMPARE(file.encoding, encoding);
+    QCOMPARE(file.endedAtNul, bytes.contains('\0'));
   }
 
   void saveAfterOpen_data() {
