@@ -1,4 +1,5 @@
 #include "ExceptionUnit.h"
+#include "TestFiles.h"
 #include "IniFile.h"
 
 #include <QFile>
@@ -11,26 +12,6 @@
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void SetContents(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// The message lines of a raised error, context names included.
-QStringList RaisedLines(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const TError& error) {
-    return error.Message().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-  }
-  return {};
-}
 
 }  // namespace
 

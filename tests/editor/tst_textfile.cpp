@@ -1,4 +1,5 @@
 #include "ExceptionUnit.h"
+#include "TestFiles.h"
 #include "TextFile.h"
 
 #include <QFile>
@@ -9,25 +10,10 @@
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void SetContents(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The raised message without the context names above it.
 QString RaisedMessage(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const TError& error) {
-    return error.Message().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).last();
-  }
-  return {};
+  const QStringList lines = RaisedLines(body);
+  return lines.isEmpty() ? QString() : lines.last();
 }
 
 }  // namespace
