@@ -16,3 +16,13 @@ for mb in 1 10 100; do
   python3 "$here/gen_mail.py" "$mb" > "$tmp/mail-$mb.txt"
   for run in 1 2 3; do "$bench" "$tmp/mail-$mb.txt"; done | sort -k2,2g | head -n 1
 done
+
+# "Replace All" of 10,000 instances in a 1 MB text in the editor's main
+# window (offscreen), downward and upward; every undo step must remain.
+replace=$(dirname "$bench")/bench_replace
+if [ -x "$replace" ]; then
+  echo
+  "$replace" 10000
+else
+  echo "bench_replace not found beside $bench (an engine-only build has none)" >&2
+fi

@@ -31,9 +31,11 @@ void TMainWindow::BuildMenus() {
   AddMenuItem(file, QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
 
   QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
-  AddMenuItem(search, QStringLiteral("&Find Text"), QKeySequence(Qt::CTRL | Qt::Key_F), nullptr);
-  AddMenuItem(search, QStringLiteral("&Replace Text"), QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
-  AddMenuItem(search, QStringLiteral("Find/Replace &next instance"), QKeySequence(Qt::Key_F3), nullptr);
+  AddMenuItem(search, QStringLiteral("&Find Text"), QKeySequence(Qt::CTRL | Qt::Key_F), &TMainWindow::Find1Click);
+  AddMenuItem(search, QStringLiteral("&Replace Text"), QKeySequence(Qt::CTRL | Qt::Key_R),
+              &TMainWindow::ReplaceText1Click);
+  AddMenuItem(search, QStringLiteral("Find/Replace &next instance"), QKeySequence(Qt::Key_F3),
+              &TMainWindow::FindReplacenextinstance1Click);
 
   clipboardMenu_ = menuBar()->addMenu(QStringLiteral("&Clipboard"));
   CutMenuItem = AddMenuItem(clipboardMenu_, QStringLiteral("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),

@@ -3,6 +3,7 @@
 // buttons and the menus. Handlers stay thin; the work is done by the engines.
 
 #include "ExceptionUnit.h"
+#include "InstancesUnit.h"
 #include "ReflowUnit.h"
 #include "Stripping.h"
 #include "TextFile.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -24,8 +26,11 @@ class QScrollBar;
 class QTimer;
 class QWidget;
 class TEditPane;
+class TFindTextDialog;
 class TIniFile;
 class TListWrapDialog;
+class TReplaceTextDialog;
+class TSearchDialog;
 
 class TMainWindow : public QMainWindow {
   Q_OBJECT
@@ -208,4 +213,36 @@ private:
   bool shown_ = false;
   QMenu* clipboardMenu_ = nullptr;
   QMenu* popupMenu_ = nullptr;
+
+  // Find and replace.
+public:
+  // The dialogs are made at start-up after this window; the Replace Text
+  // dialog carries its confirmation.
+  void SetSearchDialogs(TFindTextDialog* findTextDialog, TReplaceTextDialog* replaceTextDialog);
+  TFindTextDialog* FindTextDialog = nullptr;
+  TReplaceTextDialog* ReplaceTextDialog = nullptr;
+  bool LastSearchWasReplace = false;
+  TInstances Instances;
+  void Find1Click();
+  void FindNextInstance();
+  void ReplaceText1Click();
+  void ReplaceNextInstance();
+  void FindReplacenextinstance1Click();
+
+private:
+  struct TReplacement {
+    int Start = 0;
+    int RemovedLength = 0;
+    QString Inserted;
+  };
+  void InitInstances(const TSearchDialog& dialog);
+  void SelectFound(int offset, bool searchDown);
+  void PushStep();
+  void ReplaceStep(int offset);
+  void RunReplaceChain();
+  void EndReplaceOperation();
+  // The last replace step's change, as long as nothing else changed the
+  // text; a chain running inside one command changes it only by its steps.
+  std::optional<TReplacement> lastReplacement_;
+  bool chainRunning_ = false;
 };

@@ -1,5 +1,7 @@
 #include "UndoStack.h"
 
+#include "ExceptionUnit.h"
+
 #include <algorithm>
 
 void TUndoStack::Push(const TSnapshot& snapshot) {
@@ -19,6 +21,21 @@ void TUndoStack::Push(const TSnapshot& snapshot) {
   }
   top_ = snapshot;
   ++count_;
+}
+
+void TUndoStack::PushEdit(int start, int length, const QString& inserted, int selStart, int selLength) {
+  Guard(TContextName("TUndoStack.", "PushEdit"), Mode::Propagate, [&] {
+    if (count_ == 0)
+      RaiseMessage(QStringLiteral("No snapshot to edit"));
+    const qsizetype size = top_.Text.size();
+    if (start < 0 || length < 0 || start > size - length)
+      RaiseMessage(QStringLiteral("Span %1, %2 lies outside the text").arg(start).arg(length));
+    below_.append({start, int(size - start - length), top_.Text.mid(start, length), top_.SelStart, top_.SelLength});
+    top_.Text.replace(start, length, inserted);
+    top_.SelStart = selStart;
+    top_.SelLength = selLength;
+    ++count_;
+  });
 }
 
 TSnapshot TUndoStack::Pop() {

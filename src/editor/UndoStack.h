@@ -17,6 +17,11 @@ struct TSnapshot {
 class TUndoStack {
 public:
   void Push(const TSnapshot& snapshot);
+  // Pushes a snapshot whose text is the top's with `length` characters at
+  // `start` replaced by `inserted`: a chain of small edits need not hand
+  // over, nor compare, the whole text per step. Raises when the stack is
+  // empty or the span lies outside the top's text.
+  void PushEdit(int start, int length, const QString& inserted, int selStart, int selLength);
   // Removes and returns the top snapshot; the stack must not be empty.
   TSnapshot Pop();
   const TSnapshot& Top() const { return top_; }

@@ -1,8 +1,11 @@
 // The editor's entry point: one copy per user session, then the windows in
 // their fixed order.
 #include "Application.h"
+#include "ConfirmTextReplaceUnit.h"
+#include "FindTextUnit.h"
 #include "ListWrapDialog.h"
 #include "MainUnit.h"
+#include "ReplaceTextUnit.h"
 #include "SingleInstance.h"
 #include "SysErrLog.h"
 #include "SysErrWindow.h"
@@ -36,6 +39,10 @@ int main(int argc, char* argv[]) {
   InstallSysErrorWindow(&sysErrorWindow);
   TListWrapDialog listWrapDialog(&mainWindow);
   mainWindow.ListWrapDialog = &listWrapDialog;
+  TFindTextDialog findTextDialog(&mainWindow);
+  TReplaceTextDialog replaceTextDialog(&mainWindow);
+  TConfirmTextReplaceDialog confirmTextReplaceDialog(replaceTextDialog, &mainWindow);
+  mainWindow.SetSearchDialogs(&findTextDialog, &replaceTextDialog);
   mainWindow.show();
   return app.exec();
 }
