@@ -1,6 +1,7 @@
 #include "SearchHistory.h"
 
 #include "ExceptionUnit.h"
+#include "TextModel.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -21,20 +22,8 @@ QStringList LoadHistory(const QString& fileName) {
     const QString text = QString::fromUtf8(file.readAll());
     if (file.error() != QFileDevice::NoError)
       RaiseMessage(QStringLiteral("Unable to read ") + fileName);
-    QStringList entries;
-    qsizetype begin = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const QChar c = text[i];
-      if (c != u'\r' && c != u'\n')
-        continue;
-      entries.append(text.mid(begin, i - begin));
-      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-        ++i;
-      begin = i + 1;
-    }
-    if (begin < text.size())
-      entries.append(text.mid(begin));
-    return entries;
+    // One entry a line, read as the editor reads its lines.
+    return SplitLines(text);
   });
 }
 
