@@ -36,19 +36,26 @@ void TMainWindow::SelectFound(int offset, bool searchDown) {
   });
 }
 
+// The first step of a search the dialog confirmed: a snapshot, a fresh
+// instance list, and the first instance from the caret or from the end the
+// search starts at (-1 when there is none).
+int TMainWindow::StartSearch(const TSearchDialog& dialog) {
+  return Guard(ContextName("StartSearch"), Mode::Propagate, [&] {
+    Push();
+    lastReplacement_.reset();
+    InitInstances(dialog);
+    const bool down = dialog.GetSearchDown();
+    const int start = dialog.GetSearchFromCursor() ? EditPane->SelStart() : down ? 0 : EditPane->TextLength();
+    return down ? Instances.NextInstance(start) : Instances.PrevInstance(start);
+  });
+}
+
 void TMainWindow::Find1Click() {
   Guard(ContextName("Find1Click"), Mode::Final, [&] {
     if (!FindTextDialog->Execute(Settings()) || FindTextDialog->GetSearchStr().isEmpty())
       return;
-    Push();
     LastSearchWasReplace = false;
-    lastReplacement_.reset();
-    InitInstances(*FindTextDialog);
-    const bool down = FindTextDialog->GetSearchDown();
-    const int start = FindTextDialog->GetSearchFromCursor() ? EditPane->SelStart()
-                      : down                                ? 0
-                                                            : EditPane->TextLength();
-    SelectFound(down ? Instances.NextInstance(start) : Instances.PrevInstance(start), down);
+    SelectFound(StartSearch(*FindTextDialog), FindTextDialog->GetSearchDown());
   });
 }
 
@@ -82,15 +89,8 @@ void TMainWindow::ReplaceText1Click() {
     const auto end = qScopeGuard([this] { EndReplaceOperation(); });
     if (!ReplaceTextDialog->Execute(Settings()) || ReplaceTextDialog->GetSearchStr().isEmpty())
       return;
-    Push();
     LastSearchWasReplace = true;
-    lastReplacement_.reset();
-    InitInstances(*ReplaceTextDialog);
-    const bool down = ReplaceTextDialog->GetSearchDown();
-    const int start = ReplaceTextDialog->GetSearchFromCursor() ? EditPane->SelStart()
-                      : down                                   ? 0
-                                                               : EditPane->TextLength();
-    const int found = down ? Instances.NextInstance(start) : Instances.PrevInstance(start);
+    const int found = StartSearch(*ReplaceTextDialog);
     if (found < 0)
       return;
     ReplaceStep(found);

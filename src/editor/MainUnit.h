@@ -236,6 +236,7 @@ private:
     QString Inserted;
   };
   void InitInstances(const TSearchDialog& dialog);
+  int StartSearch(const TSearchDialog& dialog);
   void SelectFound(int offset, bool searchDown);
   void PushStep();
   void ReplaceStep(int offset);
